@@ -51,6 +51,17 @@ public:
     void BackChar() {
         if (pos_ != 0) --pos_;
     }
+    // The characters from the position on up to the first one marked in
+    // stops (or the end), consumed. Equivalent to NextChar until a stop
+    // followed by BackChar, but in one step.
+    std::string_view TakeUntil(const bool (&stops)[256]) {
+        if (pos_ == 0 || pos_ > text_.size()) return {};
+        const std::size_t start = pos_ - 1;
+        std::size_t i = start;
+        while (i < text_.size() && !stops[static_cast<unsigned char>(text_[i])]) ++i;
+        pos_ = i + 1;
+        return text_.substr(start, i - start);
+    }
 
 private:
     std::string_view text_;

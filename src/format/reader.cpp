@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <vector>
 
 namespace zavro {
 
@@ -23,18 +24,21 @@ void LowerAscii(std::string& s) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The keywords of the command table in lower case.
-const std::array<std::string, kKindCount>& LowerKeywords() {
-    static const std::array<std::string, kKindCount> keywords = [] {
-        std::array<std::string, kKindCount> k;
-        for (int i = 0; i < kKindCount; ++i) {
-            k[i] = ParamImages[i].keyword;
-            LowerAscii(k[i]);
+// The keywords of the command table in lower case, grouped by their first
+// character; each group keeps the table order, so the first match of a
+// group is the first match of the whole table.
+struct KeywordIndex {
+    std::array<std::string, kKindCount> lower;
+    std::array<std::vector<int>, 256> byFirst;
+    KeywordIndex() {
+        for (int k = 0; k < kKindCount; ++k) {
+            lower[k] = ParamImages[k].keyword;
+            LowerAscii(lower[k]);
+            if (!lower[k].empty()) byFirst[static_cast<unsigned char>(lower[k][0])].push_back(k);
         }
-        return k;
-    }();
-    return keywords;
-}
+    }
+};
+const KeywordIndex kKeywords;
 
 // One reading: the lexer, the lexeme and the command being assembled.
 class Reader {
@@ -285,10 +289,10 @@ void Reader::Merge() {
 
 int KeywordKind(std::string& text) {
     LowerAscii(text);
-    const auto& keywords = LowerKeywords();
-    for (int k = 0; k < kKindCount; ++k) {
-        const std::string& kw = keywords[k];
-        if (kw.empty() || text.size() < kw.size()) continue;
+    if (text.empty()) return 0;
+    for (int k : kKeywords.byFirst[static_cast<unsigned char>(text[0])]) {
+        const std::string& kw = kKeywords.lower[k];
+        if (text.size() < kw.size()) continue;
         if (text.compare(0, kw.size(), kw) != 0) continue;
         if (text.size() == kw.size() || IsDigit(text[kw.size()])) return k;
     }
