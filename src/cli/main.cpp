@@ -8,6 +8,8 @@
 
 namespace zavro::cli {
 
+int CmdCheck(const std::vector<std::string>& args);
+
 namespace {
 
 struct Command {
@@ -19,6 +21,7 @@ struct Command {
 const Command kCommands[] = {
     {"new", CmdNew},
     {"convert", CmdConvert},
+    {"check", CmdCheck},
 };
 
 } // namespace
