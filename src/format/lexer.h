@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -54,11 +55,24 @@ public:
     // The characters from the position on up to the first one marked in
     // stops (or the end), consumed. Equivalent to NextChar until a stop
     // followed by BackChar, but in one step.
+    // Lines are padded with blanks, so where blanks are no stop whole runs
+    // of eight of them are passed at once.
     std::string_view TakeUntil(const bool (&stops)[256]) {
         if (pos_ == 0 || pos_ > text_.size()) return {};
         const std::size_t start = pos_ - 1;
         std::size_t i = start;
-        while (i < text_.size() && !stops[static_cast<unsigned char>(text_[i])]) ++i;
+        const std::size_t n = text_.size();
+        const bool blanksPass = !stops[' '];
+        static constexpr char kBlanks[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        while (i < n) {
+            const char c = text_[i];
+            if (c == ' ' && blanksPass && i + 8 <= n && std::memcmp(text_.data() + i, kBlanks, 8) == 0) {
+                i += 8;
+                continue;
+            }
+            if (stops[static_cast<unsigned char>(c)]) break;
+            ++i;
+        }
         pos_ = i + 1;
         return text_.substr(start, i - start);
     }

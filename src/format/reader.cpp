@@ -107,7 +107,11 @@ void Reader::Run() {
         const long long index = IndexOf(lex_.LexText, kind);
         if (index < 0) continue;
 
-        cmd_ = T_Command(kind, static_cast<int>(index));
+        // A clean command of this kind, nothing left of the one before.
+        cmd_.Kind = static_cast<std::uint8_t>(kind);
+        cmd_.Number = static_cast<std::int32_t>(index);
+        cmd_.Flag = 0;
+        cmd_.ResetToDefault();
         if (ReadValue1() && ReadValue2()) Merge();
     }
 

@@ -1,55 +1,67 @@
 #include "format/writer.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace zavro {
 
 namespace {
+
+void AppendNumber(std::string& line, long long n) {
+    char digits[24];
+    const auto result = std::to_chars(digits, digits + sizeof digits, n);
+    line.append(digits, result.ptr);
+}
 
 void AppendList(std::string& line, const T_Command& c) {
     bool first = true;
     for (int p = 1; p <= 16; ++p) {
         if (c.Aux[p] == 0) continue; // holes do not show
         if (!first) line += ',';
-        line += std::to_string(c.Aux[p]);
+        AppendNumber(line, c.Aux[p]);
         first = false;
     }
 }
 
-std::string KeyLine(const T_Command& c) {
-    std::string line = "ua" + PadNumber(c.Number, 2, '0') + "-" + c.Text1;
-    if (line.size() < 15) line.append(15 - line.size(), ' ');
+void AppendKeyLine(std::string& line, const T_Command& c) {
+    const std::size_t start = line.size();
+    line += "ua";
+    if (c.Number >= 0 && c.Number < 10) line += '0';
+    AppendNumber(line, c.Number);
+    line += '-';
+    line += c.Text1;
+    if (line.size() - start < 15) line.append(15 - (line.size() - start), ' ');
     line += '.';
     line.append(c.Text2.rbegin(), c.Text2.rend()); // the code is stored reversed
-    return line;
 }
 
-std::string BalanceLine(const T_Command& c) {
-    std::string line = "cb" + std::to_string(c.Number) + "-";
-    line += c.Text2.empty() ? std::string("0") : std::to_string(c.Value1);
+void AppendBalanceLine(std::string& line, const T_Command& c) {
+    line += "cb";
+    AppendNumber(line, c.Number);
+    line += '-';
+    if (c.Text2.empty()) line += '0';
+    else AppendNumber(line, c.Value1);
     line += '.';
     line += c.Text2;
-    return line;
 }
 
-} // namespace
-
-std::string BuildCommandLine(const T_Command_DEVICE& device, int kind, int element) {
+// Appends the text of one instance (before filling) to line.
+void AppendCommandLine(std::string& line, const T_Command_DEVICE& device, int kind, int element) {
     const TParamImage& row = ParamImages[kind];
-    if (row.keyword[0] == '\0') return {};
+    if (row.keyword[0] == '\0') return;
     const T_Command& c = device.Commands(kind)[element];
-    if (kind == K_Key) return KeyLine(c);
-    if (kind == K_Balance) return BalanceLine(c);
+    if (kind == K_Key) return AppendKeyLine(line, c);
+    if (kind == K_Balance) return AppendBalanceLine(line, c);
 
-    std::string line = row.keyword;
-    if (row.kind1 == V1None && row.kind2 == V2None) return line;
-    if (HasIndex(kind)) line += std::to_string(c.Number);
+    line += row.keyword;
+    if (row.kind1 == V1None && row.kind2 == V2None) return;
+    if (HasIndex(kind)) AppendNumber(line, c.Number);
     line += '-';
 
     switch (row.kind1) {
     case V1Integer:
         // A phone without a number is written without its type.
-        if (row.kind2 != V2Text || !c.Text2.empty()) line += std::to_string(c.Value1);
+        if (row.kind2 != V2Text || !c.Text2.empty()) AppendNumber(line, c.Value1);
         break;
     case V1Text:
     case V1TextRest: line += c.Text1; break;
@@ -61,7 +73,7 @@ std::string BuildCommandLine(const T_Command_DEVICE& device, int kind, int eleme
     case V2Integer:
         if (c.Value2 >= row.min2 && c.Value2 <= row.max2) {
             line += '.';
-            line += std::to_string(c.Value2);
+            AppendNumber(line, c.Value2);
         }
         break;
     case V2Text:
@@ -70,31 +82,43 @@ std::string BuildCommandLine(const T_Command_DEVICE& device, int kind, int eleme
         break;
     default: break;
     }
-    return line;
 }
 
-void WriteConfiguration(const T_Command_DEVICE& device, std::vector<std::string>& lines) {
+// Calls f(kind, element) for every written instance, in the order of the text.
+template <typename F> void ForEachLine(const T_Command_DEVICE& device, F f) {
     for (int kind = 0; kind < kKindCount; ++kind) {
         if (ParamImages[kind].keyword[0] == '\0') continue;
         const int count = static_cast<int>(device.Commands(kind).size());
         for (int n = 0; n < count; ++n) {
             // The file keys are written old key first.
-            const int element = kind == K_FileKey ? count - 1 - n : n;
-            lines.push_back(PadLine(BuildCommandLine(device, kind, element)));
+            f(kind, kind == K_FileKey ? count - 1 - n : n);
         }
     }
 }
 
+} // namespace
+
+std::string BuildCommandLine(const T_Command_DEVICE& device, int kind, int element) {
+    std::string line;
+    AppendCommandLine(line, device, kind, element);
+    return line;
+}
+
+void WriteConfiguration(const T_Command_DEVICE& device, std::vector<std::string>& lines) {
+    ForEachLine(device, [&](int kind, int element) {
+        lines.push_back(PadLine(BuildCommandLine(device, kind, element)));
+    });
+}
+
 std::string ConfigurationText(const T_Command_DEVICE& device) {
-    std::vector<std::string> lines;
-    lines.reserve(660);
-    WriteConfiguration(device, lines);
     std::string text;
-    text.reserve(lines.size() * (kLineWidth + 2));
-    for (const std::string& line : lines) {
-        text += line;
+    text.reserve(660 * (kLineWidth + 2));
+    ForEachLine(device, [&](int kind, int element) {
+        const std::size_t start = text.size();
+        AppendCommandLine(text, device, kind, element);
+        if (text.size() - start < kLineWidth) text.append(kLineWidth - (text.size() - start), ' ');
         text += "\r\n";
-    }
+    });
     return text;
 }
 
