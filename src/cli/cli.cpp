@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "format/crypto_container.h"
 #include "format/reader.h"
 #include "format/text_buffer.h"
 #include "format/writer.h"
@@ -81,19 +82,83 @@ std::string CheckInputSpec(const InputSpec& input) {
     if (input.key && input.keyFile) return "--key and --key-file exclude each other";
     if (HasCryExtension(input.path) && !input.key && !input.keyFile)
         return "an encrypted file needs --key or --key-file";
+
     return {};
 }
 
+namespace {
+
+// The first line of a key file, without its line end. A line that is valid
+// UTF-8 is converted to Windows-1251; any other is taken as Windows-1251.
+bool ReadKeyFile(const std::string& path, std::string& key, std::string& error) {
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes, error)) return false;
+    const auto end = bytes.find_first_of("\r\n");
+    std::string line = bytes.substr(0, end);
+    SecureWipe(bytes);
+    bool exact = false;
+    std::string converted = Utf8ToCp1251(line, &exact);
+    if (exact) {
+        SecureWipe(line);
+        key = std::move(converted);
+    } else {
+        SecureWipe(converted);
+        key = std::move(line);
+    }
+    return true;
+}
+
+// Deciphers an encrypted configuration into text; the key that worked
+// (trimmed) goes to key. Returns 0 or the exit status after a message.
+int OpenCrypto(const InputSpec& input, std::string& text, std::string& key) {
+    std::string typed;
+    std::string error;
+    if (input.keyFile) {
+        if (!ReadKeyFile(*input.keyFile, typed, error)) return FileError(*input.keyFile, error);
+    } else {
+        typed = Utf8ToCp1251(input.key.value_or(std::string()));
+    }
+    if (TrimCryptoText(typed).empty()) {
+        SecureWipe(typed);
+        return UsageError("an encrypted file needs a key that is not empty");
+    }
+    std::optional<CryptoLoadResult> result = LoadCryptoFile(input.path, typed);
+    SecureWipe(typed);
+    if (!result) {
+        std::string bytes;
+        ReadFileBytes(input.path, bytes, error);
+        return FileError(input.path, error.empty() ? std::string("cannot be read") : error);
+    }
+    if (result->code != kCryptoOk) {
+        const CryptoMessage m = CryptoResultMessage(result->code);
+        const std::string_view message =
+            result->code == kCryptoWrongKey ? kCryptoWrongKeyNote : m.message;
+        std::cerr << message << "\n";
+        if (!m.recommendation.empty()) std::cerr << m.recommendation << "\n";
+        SecureWipe(result->key);
+        return kExitCryptoBase + result->code;
+    }
+    text = std::move(result->text);
+    key = std::move(result->key);
+    return kExitOk;
+}
+
+} // namespace
+
 int OpenInput(const InputSpec& input, T_Command_DEVICE& device) {
     std::string text;
+    std::string key;
     std::string error;
     if (HasCryExtension(input.path)) {
-        return FileError(input.path, "encrypted files are not supported yet");
+        if (const int status = OpenCrypto(input, text, key); status != kExitOk) return status;
+    } else if (!LoadTextFile(input.path, text, error)) {
+        return FileError(input.path, error);
     }
-    if (!LoadTextFile(input.path, text, error)) return FileError(input.path, error);
     device.SetDefaults();
     ReadConfiguration(text, device);
-    ApplyFileKeyRule(device, std::string());
+    ApplyFileKeyRule(device, key);
+    SecureWipe(key);
+    SecureWipe(text);
     return kExitOk;
 }
 

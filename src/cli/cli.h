@@ -15,6 +15,9 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFileError = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitInvalid = 3;
+// An encrypted file that cannot be opened: 10 + the container's result
+// code (11 bad signature, 12 bad size, 14 wrong key).
+inline constexpr int kExitCryptoBase = 10;
 
 // Where a command gets its input configuration from.
 struct InputSpec {
