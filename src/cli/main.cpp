@@ -9,6 +9,7 @@
 namespace zavro::cli {
 
 int CmdCheck(const std::vector<std::string>& args);
+int CmdList(const std::vector<std::string>& args);
 
 namespace {
 
@@ -22,6 +23,7 @@ const Command kCommands[] = {
     {"new", CmdNew},
     {"convert", CmdConvert},
     {"check", CmdCheck},
+    {"list", CmdList},
 };
 
 } // namespace
