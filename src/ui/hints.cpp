@@ -96,7 +96,7 @@ HintManager* HintManager::Instance() { return g_manager; }
 QString HintManager::HintFor(QWidget* control, QPoint localPos) const {
     for (QWidget* w = control; w != nullptr; w = w->parentWidget()) {
         if (resolver_) {
-            const QString text = resolver_(w, w->mapFrom(control, localPos));
+            const QString text = resolver_(w, control->mapTo(w, localPos));
             if (!text.isEmpty()) return text;
         }
         if (!w->toolTip().isEmpty()) return w->toolTip();

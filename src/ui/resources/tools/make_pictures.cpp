@@ -19,7 +19,7 @@
 
 namespace {
 
-const QColor kButtonBack(255, 0, 255); // magenta: background of button pictures
+const QColor kButtonBack(111, 135, 168); // steel blue: background of button pictures, and the frame round them
 const QColor kTreeBack(0, 0, 255);     // pure blue: background of tree pictures
 
 using Art = std::function<void(QPainter&, const QRectF&)>;
