@@ -8,9 +8,11 @@
 #include <QTimer>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/mainwindow.h"
+#include "ui/pages/pages.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -20,7 +22,9 @@ int main(int argc, char* argv[]) {
     const QStringList all = QCoreApplication::arguments();
     for (qsizetype i = 1; i < all.size(); ++i) arguments.push_back(all[i].toStdString());
 
-    auto program = zavro::ui::StartProgram(arguments);
+    zavro::ui::PageRegistry pages;
+    zavro::ui::RegisterPages(pages);
+    auto program = zavro::ui::StartProgram(arguments, std::move(pages));
     zavro::ui::TFormMain& form = *program->FormMain;
     if (qEnvironmentVariableIsSet("ZAVRO6IP_STARTUP_BENCHMARK"))
         QObject::connect(&form, &zavro::ui::TFormMain::firstShown, &app,
