@@ -44,6 +44,12 @@ int main(int argc, char** argv) {
         return kExitOk;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
+    for (const std::string& a : args) {
+        if (a == "--help" || a == "-h") {
+            PrintUsage(std::cout);
+            return kExitOk;
+        }
+    }
     for (const Command& c : kCommands)
         if (name == c.name) return c.run(args);
     return UsageError("unknown command '" + name + "'");

@@ -99,6 +99,7 @@ TEST_F(Cli, Usage) {
     const Result help = Run("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("convert IN"), std::string::npos);
+    EXPECT_EQ(Run("convert --help").status, 0);
     const Result version = Run("--version");
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.rfind("zavro6ip-cli ", 0), 0u);
