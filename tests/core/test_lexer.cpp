@@ -36,6 +36,8 @@ struct LexCase {
     const char* lexemes;
 };
 
+void PrintTo(const LexCase& c, std::ostream* os) { *os << testing::PrintToString(std::string(c.text)); }
+
 class Lexer : public testing::TestWithParam<LexCase> {};
 
 TEST_P(Lexer, Reads) { EXPECT_EQ(Lexemes(GetParam().text, GetParam().mode), GetParam().lexemes); }
@@ -60,7 +62,8 @@ INSTANTIATE_TEST_SUITE_P(
         LexCase{"a\tb c;x\r\nd", kTextMode, "W[a\tb c] EOL W[d] END"},
         LexCase{"\xC0\xFF-1", kNormalMode, "W[\xC0\xFF] - N1 END"},
         LexCase{"", kNormalMode, "END"},
-        LexCase{"\r\n", kNormalMode, "EOL EOL END"}));
+        LexCase{"\r\n", kNormalMode, "EOL EOL END"}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(Lexer, EndOfTextRepeats) {
     TLexPipe pipe;

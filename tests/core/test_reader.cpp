@@ -25,6 +25,8 @@ struct ReadCase {
     std::function<void(const T_Command_DEVICE&)> check;
 };
 
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+
 class Reader : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(Reader, Reads) { GetParam().check(Read(GetParam().file)); }

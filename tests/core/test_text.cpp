@@ -50,6 +50,8 @@ struct BufferCase {
     std::string text;
 };
 
+void PrintTo(const BufferCase& c, std::ostream* os) { *os << c.name; }
+
 class TextBuffer : public testing::TestWithParam<BufferCase> {};
 
 TEST_P(TextBuffer, LinesEndInCrLf) { EXPECT_EQ(LoadTextBuffer(GetParam().bytes), GetParam().text); }

@@ -89,6 +89,8 @@ struct GroupCase {
     bool changed;
 };
 
+void PrintTo(const GroupCase& c, std::ostream* os) { *os << "'" << c.in << "' to '" << c.out << "'"; }
+
 class CodeGroups : public testing::TestWithParam<GroupCase> {};
 
 TEST_P(CodeGroups, Regroup) {
@@ -113,7 +115,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GroupCase{"12AB", kHexDigits, '-', 4, 12, true, "12AB-0000-0000", true},
                     GroupCase{"", kHexDigits, '-', 4, 12, true, "0000-0000-0000", true},
                     GroupCase{"12ab-cdef-0123-4567", kHexDigits, '-', 4, 12, true, "12ab-cdef-0123", true},
-                    GroupCase{"g1", kHexDigits, '-', 4, 12, true, "0000-1000-0000", true}));
+                    GroupCase{"g1", kHexDigits, '-', 4, 12, true, "0000-1000-0000", true}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
 
 TEST(TextFunctions, ReplaceCharAndDigitsAndCommas) {
     EXPECT_EQ(ReplaceChar("www.example.com", '.', ','), "www,example,com");
