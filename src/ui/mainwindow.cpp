@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,6 +31,7 @@
 #include "ui/dialogs/error_message.h"
 #include "ui/dialogs/ok_message.h"
 #include "ui/dialogs/set_key_config.h"
+#include "ui/document_ops.h"
 #include "ui/grid/grid_editors.h"
 #include "ui/hints.h"
 #include "ui/look.h"
@@ -291,6 +293,16 @@ TFormMain::~TFormMain() { FormDestroy(); }
 void TFormMain::AttachProgram(TProgram* program) {
     program_ = program;
     grid::SG_Set_Device(WorkDevice());
+    if (program_ == nullptr || documents_ != nullptr) return;
+    documents_ = new TDocuments(*this);
+    TDocuments* d = documents_;
+    if (!OnOpen) OnOpen = [d] { d->B_OpenClick(); };
+    if (!OnSave) OnSave = [d] { d->B_SaveClick(); };
+    if (!OnSaveToDevice) OnSaveToDevice = [d] { d->B_SaveToDeviceClick(); };
+    if (!OnDefault) OnDefault = [d] { d->B_DefaultClick(); };
+    if (!OnOpenList) OnOpenList = [d] { d->ListFileConfigDblClick(); };
+    if (!OnOpenDirectly) OnOpenDirectly = [d] { d->B_OpenDirectlyClick(); };
+    if (!OnOpenStartFile) OnOpenStartFile = [d] { d->FormShowOpen(); };
 }
 
 T_Command_DEVICE* TFormMain::WorkDevice() const {
@@ -374,8 +386,25 @@ void TFormMain::FormCreate() {
         if (ST_MessText->isVisible()) T_HideToolTipTimer();
     });
 
+    // The status line: the top 20 pixels of the "Общие" page are left to it.
+    StaticTextStatus = new QLabel(QStringLiteral("Конфигурация \"по-умолчанию\""), Tab(PageId::Common));
+    StaticTextStatus->setObjectName(QStringLiteral("StaticTextStatus"));
+    {
+        QFont f(QStringLiteral("Arial"));
+        f.setBold(true);
+        f.setItalic(true);
+        f.setPixelSize(13);
+        StaticTextStatus->setFont(f);
+        StaticTextStatus->setGeometry(4, 1, 703, 18);
+        StaticTextStatus->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        SetTextColor(StaticTextStatus, Green());
+        // A static text: clicks go to what lies below it.
+        StaticTextStatus->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
     // 5. The Create steps.
     CreatePages();
+    StaticTextStatus->raise();
 
     // Centred on the desktop.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -488,12 +517,14 @@ void TFormMain::FormShow() {
     if (T_Command_DEVICE* work = WorkDevice()) work->SetDefaults();
     // 2.-3. The text page only with "-debug".
     PagesParam->setTabVisible(PagesParam->indexOf(TabDebug), commandLine_.debug);
-    // 4.-7. The start file is opened by the documents' work; until then
-    // the defaults are shown.
-    if (OnOpenStartFile) OnOpenStartFile();
-    else Redraw_All();
-    // 8. The caption names the file opened (none yet).
-    setWindowTitle(MainCaption(QString()));
+    // 4.-8. The start file and the caption naming it; without the
+    // documents the defaults are shown.
+    if (OnOpenStartFile) {
+        OnOpenStartFile();
+    } else {
+        Redraw_All();
+        setWindowTitle(MainCaption(QString()));
+    }
     // 9. The pages, the hint handler, the glyphs.
     PagesParam->show();
     // The hints of the tab and grid column under the pointer are given to
@@ -538,6 +569,16 @@ void TFormMain::B_OpenLIstClick() {
 }
 void TFormMain::B_OpenDirectlyClick() {
     if (OnOpenDirectly) OnOpenDirectly();
+}
+
+void TFormMain::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+        B_CancelOpenList->isVisible()) {
+        B_CancelOpenListClick();
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TFormMain::B_ConfigClick() {

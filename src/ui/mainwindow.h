@@ -44,6 +44,7 @@ namespace zavro::ui {
 class TFormErrorMessage;
 class TFormOkMessage;
 class TFormDialogSetKeyConfig;
+class TDocuments;
 class HintManager;
 class TUpDown;
 class RowLayout;
@@ -188,6 +189,11 @@ public:
     QLabel* ST_MessText;
     QTimer* T_HideToolTip;
 
+    // The status line at the top of the "Общие" page (set by the documents).
+    QLabel* StaticTextStatus;
+    // Opening and saving; made when the program is attached.
+    TDocuments* Documents() const { return documents_; }
+
     bool HideKeyCodes = true;
 
     QWidget* Tab(PageId id) const { return Tabs[static_cast<std::size_t>(id)]; }
@@ -285,6 +291,8 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Escape in list mode is "Отменить", the window's cancel button.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -304,6 +312,7 @@ private:
     std::string memo_;
     bool shown_ = false;
     std::unique_ptr<TDialogConfig> ownDialogConfig_;
+    TDocuments* documents_ = nullptr;
 };
 
 } // namespace zavro::ui
