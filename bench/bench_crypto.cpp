@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <string>
 
-#include "format/crc16.h"
 #include "format/crypto_container.h"
 #include "format/gost28147.h"
 #include "model/cp1251.h"
+#include "support/container_builder.h"
 
 #ifdef ZAVRO_HAVE_GCRYPT
 #include <gcrypt.h>
@@ -26,9 +26,7 @@ std::string Payload() {
     while (text.size() < kCipherSize)
         text += "rl=1,1,00,00,00,000,0,000,00,0000000000.\r\n";
     text.resize(kCipherSize - 3 - 5);
-    const std::uint16_t crc = zavro::Crc16Modbus(text);
-    return std::string(5, '#') + text + static_cast<char>(crc >> 8) +
-           static_cast<char>(crc & 0xFF) + static_cast<char>(5);
+    return zavro::testing_support::MakePayload(text, 5);
 }
 
 // A container of 64,000 bytes: a 48-byte plain header (signature, four
@@ -37,17 +35,7 @@ std::string Payload() {
 // inverted.
 const std::string& Container() {
     static const std::string file = [] {
-        std::string d = Payload();
-        std::uint8_t previous = 0;
-        for (char& c : d) {
-            const auto x = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c) ^ previous);
-            previous = static_cast<std::uint8_t>((x << 1) | (x >> 7));
-            c = static_cast<char>(previous);
-        }
-        zavro::GostKey key;
-        zavro::MakeCryptoKey(kKeyText, key);
-        zavro::Gost28147(zavro::ContainerSubstitution())
-            .EncryptBlocks(key, reinterpret_cast<std::uint8_t*>(d.data()), d.size());
+        const std::string d = zavro::testing_support::EncipherPayload(Payload(), kKeyText);
         return zavro::CryptoSignature() + "\r\n\r\n" + std::string(zavro::kCryptoSummarySize, 'x') +
                d;
     }();

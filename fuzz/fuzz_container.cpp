@@ -16,28 +16,13 @@
 
 #include "format/crc16.h"
 #include "format/crypto_container.h"
-#include "format/gost28147.h"
 #include "format/text_buffer.h"
+#include "support/container_builder.h"
 
 namespace {
 
 void Check(bool ok) {
     if (!ok) std::abort();
-}
-
-// The inverse of the loader's steps: chaining, then encryption.
-std::string Encipher(std::string d, std::string_view keyText) {
-    std::uint8_t previous = 0;
-    for (char& c : d) {
-        const auto x = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c) ^ previous);
-        previous = static_cast<std::uint8_t>((x << 1) | (x >> 7));
-        c = static_cast<char>(previous);
-    }
-    zavro::GostKey key;
-    zavro::MakeCryptoKey(keyText, key);
-    zavro::Gost28147(zavro::ContainerSubstitution())
-        .EncryptBlocks(key, reinterpret_cast<std::uint8_t*>(d.data()), d.size());
-    return d;
 }
 
 } // namespace
@@ -61,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         payload.assign(rest);
         payload.resize(std::max<std::size_t>(8, (payload.size() + 7) / 8 * 8), '\0');
         file = zavro::CryptoSignature() + "\r\n" + std::string(zavro::kCryptoSummarySize, 'x') +
-               Encipher(payload, key);
+               zavro::testing_support::EncipherPayload(payload, key);
     }
 
     const auto result = zavro::LoadCryptoBytes(file, key);

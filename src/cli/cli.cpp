@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "format/crypto_container.h"
+#include "format/file_list.h"
 #include "format/reader.h"
 #include "format/text_buffer.h"
 #include "format/writer.h"
@@ -14,13 +15,6 @@
 namespace zavro::cli {
 
 namespace {
-
-bool HasCryExtension(const std::string& path) {
-    std::string ext = std::filesystem::path(path).extension().string();
-    for (char& c : ext)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return ext == ".cry";
-}
 
 int FileError(const std::string& path, const std::string& reason) {
     std::cerr << "zavro6ip-cli: " << path << ": " << reason << "\n";
@@ -80,7 +74,7 @@ bool ParseInputOption(const std::vector<std::string>& args, std::size_t& i, Inpu
 std::string CheckInputSpec(const InputSpec& input) {
     if (input.path.empty()) return "no input file given";
     if (input.key && input.keyFile) return "--key and --key-file exclude each other";
-    if (HasCryExtension(input.path) && !input.key && !input.keyFile)
+    if (IsEncryptedFileName(input.path) && !input.key && !input.keyFile)
         return "an encrypted file needs --key or --key-file";
 
     return {};
@@ -149,7 +143,7 @@ int OpenInput(const InputSpec& input, T_Command_DEVICE& device) {
     std::string text;
     std::string key;
     std::string error;
-    if (HasCryExtension(input.path)) {
+    if (IsEncryptedFileName(input.path)) {
         if (const int status = OpenCrypto(input, text, key); status != kExitOk) return status;
     } else if (!LoadTextFile(input.path, text, error)) {
         return FileError(input.path, error);

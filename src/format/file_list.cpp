@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 #include "format/crypto_container.h"
 #include "format/reader.h"
@@ -15,17 +16,6 @@ namespace zavro {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool HasExtension(const std::string& name, const char* ext) {
-    const std::size_t n = std::char_traits<char>::length(ext);
-    if (name.size() <= n) return false;
-    for (std::size_t i = 0; i < n; ++i) {
-        char c = name[name.size() - n + i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != ext[i]) return false;
-    }
-    return true;
-}
 
 // A text as a list view shows it: up to its first NUL.
 std::string Shown(std::string s) {
@@ -40,6 +30,17 @@ void Placeholders(FileListRow& row) {
 }
 
 } // namespace
+
+bool HasExtension(std::string_view name, std::string_view lowerExt) {
+    const std::size_t n = lowerExt.size();
+    if (name.size() <= n) return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = name[name.size() - n + i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != lowerExt[i]) return false;
+    }
+    return true;
+}
 
 std::string ListIdentText(const std::string& ident) {
     std::string text = ident;
@@ -134,25 +135,48 @@ bool FileList::HasUntested() const {
                        [](const FileListRow& r) { return r.mark == kListUntested; });
 }
 
-int CompareRows(const FileListRow& a, const FileListRow& b, int column) {
-    if (column == 0) return (a.icon > b.icon) - (a.icon < b.icon);
-    const std::string* x = nullptr;
-    const std::string* y = nullptr;
+namespace {
+
+// What a row is sorted by in a text column: the text upper-cased.
+std::string SortKey(const FileListRow& row, int column) {
     switch (column) {
-    case 1: x = &a.alias; y = &b.alias; break;
-    case 2: x = &a.ident; y = &b.ident; break;
-    default: x = &a.fileName; y = &b.fileName; break;
+    case 1: return Cp1251Upper(row.alias);
+    case 2: return Cp1251Upper(row.ident);
+    default: return Cp1251Upper(row.fileName);
     }
-    const std::string ux = Cp1251Upper(*x);
-    const std::string uy = Cp1251Upper(*y);
-    const int c = ux.compare(uy); // char_traits<char> compares as unsigned bytes
+}
+
+// char_traits<char> compares as unsigned bytes, a shorter prefix first.
+int CompareKeys(const std::string& a, const std::string& b) {
+    const int c = a.compare(b);
     return (c > 0) - (c < 0);
 }
 
+} // namespace
+
+int CompareRows(const FileListRow& a, const FileListRow& b, int column) {
+    if (column == 0) return (a.icon > b.icon) - (a.icon < b.icon);
+    return CompareKeys(SortKey(a, column), SortKey(b, column));
+}
+
 void FileList::Sort(int column, int direction) {
-    std::stable_sort(rows_.begin(), rows_.end(), [&](const FileListRow& a, const FileListRow& b) {
-        return CompareRows(a, b, column) * direction < 0;
+    if (column == 0) {
+        std::stable_sort(rows_.begin(), rows_.end(), [&](const FileListRow& a, const FileListRow& b) {
+            return CompareRows(a, b, 0) * direction < 0;
+        });
+        return;
+    }
+    // The keys are made once, not at every comparison.
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(rows_.size());
+    for (std::size_t i = 0; i < rows_.size(); ++i) keys.emplace_back(SortKey(rows_[i], column), i);
+    std::stable_sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+        return CompareKeys(a.first, b.first) * direction < 0;
     });
+    std::vector<FileListRow> sorted;
+    sorted.reserve(rows_.size());
+    for (const auto& key : keys) sorted.push_back(std::move(rows_[key.second]));
+    rows_ = std::move(sorted);
 }
 
 } // namespace zavro

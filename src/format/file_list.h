@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/device.h"
@@ -30,6 +31,12 @@ struct FileListRow {
     std::string fileName; // without folder
     int mark = kListUntested;
 };
+
+// Whether a file name ends in an extension such as ".cry" (given in lower
+// case), in any letter case, after at least one other character.
+bool HasExtension(std::string_view name, std::string_view lowerExt);
+// An encrypted configuration: the extension ".cry" in any letter case.
+inline bool IsEncryptedFileName(std::string_view name) { return HasExtension(name, ".cry"); }
 
 // The identifier as the list shows it.
 std::string ListIdentText(const std::string& ident);

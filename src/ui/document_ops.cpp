@@ -152,7 +152,7 @@ bool HasLockMarker(const QString& path) {
 }
 
 bool IsCryptoFileName(const QString& path) {
-    return QFileInfo(path).fileName().toLower().endsWith(QStringLiteral(".cry"));
+    return IsEncryptedFileName(QFileInfo(path).fileName().toStdString());
 }
 
 // ---- The documents ------------------------------------------------------------------

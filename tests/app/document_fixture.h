@@ -19,12 +19,11 @@
 #include <QTest>
 #include <QTimer>
 
-#include "format/crc16.h"
 #include "format/crypto_container.h"
-#include "format/gost28147.h"
 #include "format/writer.h"
 #include "model/cp1251.h"
 #include "model/device.h"
+#include "support/container_builder.h"
 #include "ui/dialogs/error_message.h"
 #include "ui/dialogs/ok_message.h"
 #include "ui/dialogs/set_key_config.h"
@@ -60,33 +59,8 @@ inline std::string ConfigText(std::string_view aliasUtf8, std::string_view ident
 
 // ---- Containers, built with the inverse steps of the loader ----
 
-// E[i] = (D[i] XOR E[i-1]) rotated left by one bit (E[-1] = 0), then GOST
-// encryption block by block.
-inline std::string EncipherPayload(std::string d, std::string_view keyText) {
-    std::uint8_t previous = 0;
-    for (char& c : d) {
-        const auto x = static_cast<std::uint8_t>(static_cast<std::uint8_t>(c) ^ previous);
-        previous = static_cast<std::uint8_t>((x << 1) | (x >> 7));
-        c = static_cast<char>(previous);
-    }
-    zavro::GostKey key;
-    zavro::MakeCryptoKey(keyText, key);
-    zavro::Gost28147(zavro::ContainerSubstitution())
-        .EncryptBlocks(key, reinterpret_cast<std::uint8_t*>(d.data()), d.size());
-    return d;
-}
-
-// Filler, the text, its CRC (high, low), the filler's length.
-inline std::string MakePayload(std::string_view text) {
-    const int s = static_cast<int>((8 - (text.size() + 3) % 8) % 8);
-    std::string d(static_cast<std::size_t>(s), '#');
-    d += text;
-    const std::uint16_t crc = zavro::Crc16Modbus(text);
-    d += static_cast<char>(crc >> 8);
-    d += static_cast<char>(crc & 0xFF);
-    d += static_cast<char>(s);
-    return d;
-}
+using zavro::testing_support::EncipherPayload;
+using zavro::testing_support::MakePayload;
 
 inline std::string Container(std::string_view text, std::string_view keyCp1251,
                              std::string_view aliasCp1251 = "Store 12  ",
